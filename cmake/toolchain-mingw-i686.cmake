@@ -1,0 +1,7 @@
+# The shipped plug-in: 32-bit Windows, built with MinGW-w64 and run under
+# 32-bit Wine (through qemu where the kernel cannot run i386 code).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(ZQM_MINGW_PREFIX i686-w64-mingw32)
+set(ZQM_WINE_BITS 32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
