@@ -5,3 +5,8 @@ set(CMAKE_SYSTEM_PROCESSOR x86)
 set(ZQM_MINGW_PREFIX i686-w64-mingw32)
 set(ZQM_WINE_BITS 32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
+# SSE2 arithmetic instead of the x87 unit's 80-bit intermediates, so that date
+# rounding and every other double computation give the same bits as in the
+# 64-bit and native builds.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")

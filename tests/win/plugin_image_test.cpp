@@ -1,0 +1,165 @@
+// The DLL as Windows sees it: its export directory, both names of every entry
+// point, the version resource, and the box of the contest-set setup.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "win/modal_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+struct ExportPair {
+    std::string plain;
+    std::string decorated;
+};
+
+// The table of names the host may look up (the same file the LLVM check reads).
+std::vector<ExportPair> ExpectedExports() {
+    return {
+        {"GetNumberOfSets", "?GetNumberOfSets@@YAHXZ"},
+        {"GetSetName", "?GetSetName@@YAPBDH@Z"},
+        {"SetupSet0", "?SetupSet0@@YAXXZ"},
+        {"ResetStats0", "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z"},
+        {"AddData0", "?AddData0@@YAHPBD0PAVCOleDateTime@@111KK000000000000000HHHNN00000@Z"},
+        {"RemoveData0", "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111KK000000000000000HHHNN00000@Z"},
+        {"CheckCall0", "?CheckCallFunc0@@YAHPBDKK00000000000HHHNN0000000PAD1@Z"},
+        {"IsValidExchg0", "?StatsIsValidExchg0@@YAHPBD000HHH@Z"},
+        {"GetExchgCount0", "?StatsGetExchgCount0@@YAHPBD00@Z"},
+        {"GetResult0", "?GetResult0@@YAPBDPAH@Z"},
+    };
+}
+
+// Reads the export directory straight from the loaded image.
+struct ExportDirectory {
+    std::string moduleName;
+    std::vector<std::string> names;
+};
+
+ExportDirectory ReadExportDirectory(HMODULE module) {
+    auto* base = reinterpret_cast<const unsigned char*>(module);
+    auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + dir.VirtualAddress);
+    ExportDirectory result;
+    result.moduleName = reinterpret_cast<const char*>(base + exports->Name);
+    auto* nameRvas = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+        result.names.emplace_back(reinterpret_cast<const char*>(base + nameRvas[i]));
+    }
+    return result;
+}
+
+class PluginImage : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_lib.IsLoaded()) << m_lib.GetError(); }
+    HMODULE Module() const { return GetModuleHandleA(PluginPath().c_str()); }
+    PluginLibrary m_lib{PluginPath()};
+};
+
+TEST_F(PluginImage, ExportDirectoryNamesTheModuleAndExactlyTwentyNames) {
+    ExportDirectory dir = ReadExportDirectory(Module());
+    EXPECT_EQ(dir.moduleName, "Stats.dll");
+
+    std::vector<std::string> expected;
+    for (const ExportPair& pair : ExpectedExports()) {
+        expected.push_back(pair.plain);
+        expected.push_back(pair.decorated);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> actual = dir.names;
+    std::sort(actual.begin(), actual.end());
+    EXPECT_EQ(actual, expected);
+}
+
+TEST_F(PluginImage, BothNamesOfAnEntryPointAreTheSameCode) {
+    for (const ExportPair& pair : ExpectedExports()) {
+        void* plain = m_lib.Lookup(pair.plain.c_str());
+        void* decorated = m_lib.Lookup(pair.decorated.c_str());
+        ASSERT_NE(plain, nullptr) << pair.plain;
+        EXPECT_EQ(plain, decorated) << pair.decorated;
+    }
+}
+
+TEST_F(PluginImage, DecoratedNamesBehaveAsThePlainOnes) {
+    using GetSetNameFn = const char*(__cdecl*)(int);
+    auto fn = reinterpret_cast<GetSetNameFn>(m_lib.Lookup("?GetSetName@@YAPBDH@Z"));
+    ASSERT_NE(fn, nullptr);
+    EXPECT_STREQ(fn(0), "ZQM WW DX CONTEST (C)");
+    EXPECT_STREQ(fn(7), "");
+}
+
+TEST_F(PluginImage, VersionResourceNamesTheFileAndItsVersion) {
+    std::string path = PluginPath();
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT fixedLen = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedLen));
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+
+    auto stringValue = [&](const char* key) {
+        char* value = nullptr;
+        UINT len = 0;
+        std::string query = std::string("\\StringFileInfo\\040904b0\\") + key;
+        if (!VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void**>(&value), &len) || value == nullptr) {
+            return std::string();
+        }
+        return std::string(value);
+    };
+    EXPECT_EQ(stringValue("OriginalFilename"), "Stats.dll");
+    EXPECT_NE(stringValue("FileDescription").find("ZQM"), std::string::npos);
+    std::string version = stringValue("FileVersion");
+    char numeric[64];
+    snprintf(numeric, sizeof numeric, "%u.%u.%u", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+             HIWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(version, numeric) << "text and numeric file versions come from one place";
+    EXPECT_EQ(stringValue("ProductVersion"), version);
+}
+
+TEST_F(PluginImage, SetupSet0ShowsItsBoxWithTheDefaultCaptionAndOkOnly) {
+    StatsApi api;
+    ASSERT_TRUE(m_lib.Resolve(api));
+    for (int round = 0; round < 2; ++round) {
+        std::string text;
+        std::string caption;
+        std::vector<std::string> buttons;
+        bool hasOwner = true;
+        bool iconShown = true;
+        modal::Driver driver([&](HWND box) {
+            text = modal::MessageBoxText(box);
+            caption = modal::WindowText(box);
+            hasOwner = GetWindow(box, GW_OWNER) != nullptr;
+            for (HWND b : modal::VisibleChildren(box, "Button")) buttons.push_back(modal::WindowText(b));
+            iconShown = false;
+            for (HWND s : modal::VisibleChildren(box, "Static")) {
+                if (SendMessageA(s, STM_GETICON, 0, 0) != 0) iconShown = true;
+            }
+            modal::ClickButton(box, IDOK);
+        });
+        api.SetupSet0();
+        EXPECT_EQ(driver.HandledCount(), 1);
+        EXPECT_EQ(text, "No additional setup for this contest");
+        EXPECT_EQ(caption, "Error");
+        EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
+        EXPECT_FALSE(hasOwner);
+        EXPECT_FALSE(iconShown);
+    }
+}
+
+}  // namespace
