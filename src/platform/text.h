@@ -24,4 +24,11 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b);
 // Removes space, tab, LF, VT, FF and CR at both ends.
 std::string Trim(const std::string& s);
 
+// The boundary-respecting search behind Find, with the code page's lead-byte
+// test passed in: Windows passes the active code page's, and tests pass a
+// double-byte code page's on every build. A lead byte as the last byte of
+// `haystack` counts as a character of its own.
+std::size_t FindAtCharBoundary(const std::string& haystack, const std::string& needle, std::size_t from,
+                               bool (*isLeadByte)(unsigned char));
+
 }  // namespace text
