@@ -91,12 +91,43 @@ TEST_F(PluginImage, BothNamesOfAnEntryPointAreTheSameCode) {
     }
 }
 
+// A host that links against the decorated names runs a whole count through
+// them and gets what the plain names give.
 TEST_F(PluginImage, DecoratedNamesBehaveAsThePlainOnes) {
-    using GetSetNameFn = const char*(__cdecl*)(int);
-    auto fn = reinterpret_cast<GetSetNameFn>(m_lib.Lookup("?GetSetName@@YAPBDH@Z"));
-    ASSERT_NE(fn, nullptr);
-    EXPECT_STREQ(fn(0), "ZQM WW DX CONTEST (C)");
-    EXPECT_STREQ(fn(7), "");
+    StatsApi api;
+    auto find = [&](const char* plain) {
+        for (const ExportPair& pair : ExpectedExports()) {
+            if (pair.plain == plain) return m_lib.Lookup(pair.decorated.c_str());
+        }
+        return static_cast<void*>(nullptr);
+    };
+    api.GetNumberOfSets = reinterpret_cast<decltype(api.GetNumberOfSets)>(find("GetNumberOfSets"));
+    api.GetSetName = reinterpret_cast<decltype(api.GetSetName)>(find("GetSetName"));
+    api.GetExchgCount0 = reinterpret_cast<decltype(api.GetExchgCount0)>(find("GetExchgCount0"));
+    api.ResetStats0 = reinterpret_cast<decltype(api.ResetStats0)>(find("ResetStats0"));
+    api.AddData0 = reinterpret_cast<decltype(api.AddData0)>(find("AddData0"));
+    api.RemoveData0 = reinterpret_cast<decltype(api.RemoveData0)>(find("RemoveData0"));
+    api.CheckCall0 = reinterpret_cast<decltype(api.CheckCall0)>(find("CheckCall0"));
+    api.IsValidExchg0 = reinterpret_cast<decltype(api.IsValidExchg0)>(find("IsValidExchg0"));
+    api.GetResult0 = reinterpret_cast<decltype(api.GetResult0)>(find("GetResult0"));
+
+    ScopedTempDir dir;
+    EXPECT_EQ(api.GetNumberOfSets(), 1);
+    EXPECT_STREQ(api.GetSetName(0), "ZQM WW DX CONTEST (C)");
+    EXPECT_EQ(api.GetExchgCount0(nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(api.IsValidExchg0("0599", nullptr, nullptr, nullptr, 0, 0, 0), 1);
+    EXPECT_EQ(CallResetStats(api, HostReset{}), 1);
+    HostQso q;
+    EXPECT_EQ(CallAddData(api, q), 1);
+    q.call = "YY3CCC";
+    EXPECT_EQ(CallAddData(api, q), 1);
+    char exchange[50] = {};
+    EXPECT_EQ(CallCheckCall(api, "YY2BBB", "20m", "20M", exchange), 0);
+    EXPECT_STREQ(exchange, "ZQM12");
+    EXPECT_EQ(CallRemoveData(api, q), 1);
+    EXPECT_STREQ(api.GetResult0(nullptr),
+                 "ZQM WW DX CONTEST  07.05-08.05.2016 \r\n\tContestant: XX1AA\r\n\tQSOs\tPoints\t ZQM\r\n"
+                 "20m\t 1\t 10\t  1\r\nTotal\t 1\t 10\t  1\r\n\r\nScore: 10*1 = 10\r\n\r\n");
 }
 
 TEST_F(PluginImage, VersionResourceNamesTheFileAndItsVersion) {
