@@ -2,50 +2,13 @@
 // rejection-log lines, and that a failed allocation leaves every store as it was.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "log/intake.h"
+#include "support/alloc_fault.h"
 #include "support/test_support.h"
-
-// Allocation failure on demand, SQLite-style: the Nth allocation after
-// arming throws. Disarmed, this is plain malloc/free; every form of new and
-// delete is replaced so that allocation and release always pair up.
-namespace {
-long g_nAllocationsUntilFailure = -1;
-
-void* Allocate(std::size_t size) {
-    if (g_nAllocationsUntilFailure == 0) {
-        g_nAllocationsUntilFailure = -1;
-        return nullptr;
-    }
-    if (g_nAllocationsUntilFailure > 0) {
-        --g_nAllocationsUntilFailure;
-    }
-    return std::malloc(size == 0 ? 1 : size);
-}
-
-void* AllocateOrThrow(std::size_t size) {
-    void* p = Allocate(size);
-    if (p == nullptr) {
-        throw std::bad_alloc();
-    }
-    return p;
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return AllocateOrThrow(size); }
-void* operator new[](std::size_t size) { return AllocateOrThrow(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
@@ -295,7 +258,7 @@ TEST(IntakeAllocationFailure, LeavesEveryStoreUnchanged) {
             ASSERT_EQ(AddQso(log, bands, bSelfMember, Qso("YY2BBB", "40m"), rejections), 1);
             ASSERT_EQ(AddQso(log, bands, bSelfMember, Qso("ZZ3CCC", "80m"), rejections), 1);
 
-            g_nAllocationsUntilFailure = n;
+            testing_support::FailAllocationAfter(n);
             int result = -1;
             bool threw = false;
             try {
@@ -303,8 +266,7 @@ TEST(IntakeAllocationFailure, LeavesEveryStoreUnchanged) {
             } catch (const std::bad_alloc&) {
                 threw = true;
             }
-            const bool injected = g_nAllocationsUntilFailure == -1;
-            g_nAllocationsUntilFailure = -1;
+            const bool injected = testing_support::DisarmAllocationFailure();
 
             ASSERT_EQ(threw, injected) << q.m_strBand << ", allocation " << n;
             if (threw) {
