@@ -198,7 +198,7 @@ TEST(AdifConversion, RecordToHostQso) {
         {"TIME_ON", "184230"},         {"FREQ", "14.0705"},   {"MODE", "PSK"},       {"SUBMODE", "PSK63"},
         {"RST_SENT", "599"},           {"RST_RCVD", "579"},   {"STX_STRING", "001"}, {"STX", "1"},
         {"SRX_STRING", "ZQM123"},      {"SRX", "7"},          {"COUNTRY", "Yland"},  {"CONT", "EU"},
-        {"BAND", "20m"},
+        {"BAND", "20M"},
     };
     AdifQso q = QsoFromAdif(full, "XX1CONTEST");
     EXPECT_EQ(q.m_strOwnCall, "XX1AA");
@@ -213,7 +213,7 @@ TEST(AdifConversion, RecordToHostQso) {
     EXPECT_EQ(q.m_strExchRcvd, "ZQM123");
     EXPECT_EQ(q.m_strCountry, "Yland");
     EXPECT_EQ(q.m_strContinent, "EU");
-    EXPECT_EQ(q.m_strBand, "20m");
+    EXPECT_EQ(q.m_strBand, "20m") << "ADIF's band names ignore case; the host's are small letters";
 
     // Nothing but junk: every text empty, the date invalid, no frequency.
     AdifQso empty = QsoFromAdif({{"FREQ", "fast"}, {"COMMENT", "x"}}, "");

@@ -100,6 +100,15 @@ bool EqualsNoCase(const std::string& a, const char* b) {
 // ADIF's name for the contest mode differs from the host's.
 std::string HostMode(const std::string& adifMode) { return EqualsNoCase(adifMode, "PSK63") ? "BPSK63" : adifMode; }
 
+// ADIF band names ignore case ("20M" is 20m); the host names bands in small
+// letters, and the plug-in compares band texts exactly.
+std::string HostBand(std::string adifBand) {
+    for (char& c : adifBand) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return adifBand;
+}
+
 }  // namespace
 
 bool FrequencyHzFromMHz(const std::string& text, uint32_t& hz) {
@@ -190,7 +199,7 @@ AdifQso QsoFromAdif(const AdifRecord& record, const std::string& contestant) {
     qso.m_strExchRcvd = FirstPresent(record, "SRX_STRING", "SRX");
     qso.m_strCountry = Field(record, "COUNTRY");
     qso.m_strContinent = Field(record, "CONT");
-    qso.m_strBand = Field(record, "BAND");
+    qso.m_strBand = HostBand(Field(record, "BAND"));
     return qso;
 }
 
