@@ -135,7 +135,11 @@ int ZQM_CDECL CheckCall0(ZqmText call, uint32_t, uint32_t, ZqmText, ZqmText, Zqm
 }
 
 int ZQM_CDECL IsValidExchg0(ZqmText exchange, ZqmText, ZqmText, ZqmText, int, int, int) {
-    return IsValidExchange(exchange);
+    try {
+        return IsValidExchange(exchange);
+    } catch (...) {
+        return 0;
+    }
 }
 
 const char* ZQM_CDECL GetResult0(int* result) {
