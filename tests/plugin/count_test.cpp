@@ -83,6 +83,8 @@ TEST_F(Count, WorkedExampleScoresAndStoresTheClaimedScore) {
 TEST_F(Count, OwnMembershipOutlivesTheResetAndMakesMemberQsosWorthOnePoint) {
     ASSERT_EQ(CallResetStats(m_api, HostReset{}), 1);
     EXPECT_EQ(Add("XX9ZZ", "20m", "Xland", "EU", "011", "ZQM55"), 1);
+    EXPECT_TRUE(fs::exists("err.txt")) << "created at every intake, even with nothing to report";
+    EXPECT_EQ(ReadFileBytes("err.txt"), "");
     ASSERT_EQ(CallResetStats(m_api, HostReset{}), 1);
     AddWorkedExample("002");
     std::string report = Result();
