@@ -28,25 +28,12 @@ bool IsNonContestBand(const std::string& band) {
 // The fields in the order of a Cabrillo QSO line, so the operator can match a
 // line with the QSO at a glance.
 std::string FormLine(const QsoArgs& qso, const std::string& dateText, const char* message) {
-    const char kSep[] = "  ";
-    std::string line = "QSO:  ";
-    line += std::to_string(qso.m_nFreqHz / 1000u);
-    line += kSep;
-    line += qso.m_strMode;
-    line += kSep;
-    line += dateText;
-    line += kSep;
-    line += qso.m_strOwnCall;
-    line += kSep;
-    line += qso.m_strRstSent;
-    line += kSep;
-    line += qso.m_strExchSent;
-    line += kSep;
-    line += qso.m_strCall;
-    line += kSep;
-    line += qso.m_strRstRcvd;
-    line += kSep;
-    line += qso.m_strExchRcvd;
+    std::string line = "QSO:  " + std::to_string(qso.m_nFreqHz / 1000u);
+    for (const std::string* field : {&qso.m_strMode, &dateText, &qso.m_strOwnCall, &qso.m_strRstSent,
+                                     &qso.m_strExchSent, &qso.m_strCall, &qso.m_strRstRcvd, &qso.m_strExchRcvd}) {
+        line += "  ";
+        line += *field;
+    }
     line += message;
     return line;
 }

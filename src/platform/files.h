@@ -17,7 +17,6 @@ public:
     AppendFile(const AppendFile&) = delete;
     AppendFile& operator=(const AppendFile&) = delete;
 
-    bool IsOpen() const;
     void WriteLine(const std::string& line);
 
 private:

@@ -27,8 +27,6 @@ AppendFile::~AppendFile() {
     }
 }
 
-bool AppendFile::IsOpen() const { return m_handle != nullptr; }
-
 void AppendFile::WriteLine(const std::string& line) {
     if (m_handle == nullptr) {
         return;
