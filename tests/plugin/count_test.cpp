@@ -205,8 +205,11 @@ TEST_F(Count, CheckCallNeverWritesPastTheHostsFiftyBytes) {
     char guarded[16 + 50 + 16];
     std::memset(guarded, 0x5A, sizeof guarded);
     char* buffer = guarded + 16;
-    EXPECT_EQ(CallCheckCall(m_api, "XX2BB", "20m", nullptr, buffer), 1);
+    char second[50];
+    std::memset(second, 0x5A, sizeof second);
+    EXPECT_EQ(CallCheckCall(m_api, "XX2BB", "20m", nullptr, buffer, second), 1);
     EXPECT_EQ(std::string(buffer), longExchange.substr(0, 49));
+    EXPECT_EQ(std::string(second, sizeof second), std::string(sizeof second, 0x5A)) << "position 28 is never written";
     for (std::size_t i = 0; i < 16; ++i) {
         EXPECT_EQ(guarded[i], 0x5A) << "front canary " << i;
         EXPECT_EQ(guarded[16 + 50 + i], 0x5A) << "back canary " << i;

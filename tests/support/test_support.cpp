@@ -83,10 +83,11 @@ int CallResetStats(const StatsApi& api, const HostReset& r) {
                            r.myCountry, 0, 0, 0, 0.0, 0.0, "", r.myContinent, "");
 }
 
-int CallCheckCall(const StatsApi& api, const char* call, const char* band, const char* otherBand, char* buffer) {
-    char unused[50] = "untouched";
+int CallCheckCall(const StatsApi& api, const char* call, const char* band, const char* otherBand, char* buffer,
+                  char* second) {
+    char scratch[50] = "untouched";
     return api.CheckCall0(call, 0, 0, "", "", "", "", "", "", "", "", "", "", "", 0, 0, 0, 0.0, 0.0, "", "", "",
-                          "", "", band, otherBand, buffer, unused);
+                          "", "", band, otherBand, buffer, second != nullptr ? second : scratch);
 }
 
 }  // namespace testing_support

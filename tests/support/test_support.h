@@ -69,7 +69,9 @@ struct HostReset {
 
 int CallResetStats(const StatsApi& api, const HostReset& reset);
 
-// CheckCall0 with the call and the two band texts; `buffer` may be null.
-int CallCheckCall(const StatsApi& api, const char* call, const char* band, const char* otherBand, char* buffer);
+// CheckCall0 with the call and the two band texts; `buffer` (position 27) may
+// be null; `second` is position 28, a scratch buffer when null.
+int CallCheckCall(const StatsApi& api, const char* call, const char* band, const char* otherBand, char* buffer,
+                  char* second = nullptr);
 
 }  // namespace testing_support
